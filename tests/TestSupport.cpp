@@ -1,0 +1,108 @@
+#include "TestSupport.h"
+
+#include "Bank.h"
+#include "ProgramFolder.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTest>
+
+char* toString(const TBox& box)
+{
+    const char* icon = box.Icon == TBsDlg::Icon::Warning ? "warning" : box.Icon == TBsDlg::Icon::Information ? "information" : "none";
+    return QTest::toString(QStringLiteral("[%1] %2 (%3)").arg(box.Title, box.Text, QString::fromLatin1(icon)));
+}
+
+TBoxRecorder::TBoxRecorder()
+{
+    TBsDlg::SetHandler([this](const QString& title, const QString& text, TBsDlg::Icon icon) {
+        Boxes.append(TBox{title, text, icon});
+    });
+}
+
+TBoxRecorder::~TBoxRecorder() { TBsDlg::SetHandler({}); }
+
+QVector<TBox> TBoxRecorder::Take()
+{
+    QVector<TBox> out;
+    out.swap(Boxes);
+    return out;
+}
+
+TBankFixture::TBankFixture(const QStringList& statements)
+{
+    SetProgramFolder(m_dir.path());
+    const QString bank = Folder() + QStringLiteral("TKDB.db");
+    QString error;
+    if (!Bank::Create(bank, {}, &error))
+        qFatal("cannot create bank: %s", qPrintable(error));
+    Module = std::make_unique<TDm>(nullptr, TDbConnection::Embedded(bank));
+    Module->DB1->SetStatementHook([this](const QString& sql, QString* err) {
+        Statements << sql;
+        ++Counter;
+        if ((FailAt > 0 && Counter == FailAt) || (!FailWhenContains.isEmpty() && sql.contains(FailWhenContains))) {
+            if (err)
+                *err = QStringLiteral("simulated failure");
+            return false;
+        }
+        return true;
+    });
+    for (const QString& s : statements)
+        Exec(s);
+    if (!Module->Connect(&error))
+        qFatal("cannot open bank: %s", qPrintable(error));
+    Statements.clear();
+    Counter = 0;
+}
+
+TBankFixture::~TBankFixture()
+{
+    Module.reset();
+    SetProgramFolder(QString());
+}
+
+QString TBankFixture::Folder() const { return ProgramFolder(); }
+
+static QSqlDatabase direct(const QString& folder)
+{
+    const QString name = QStringLiteral("fixture-direct");
+    QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
+                                                   : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    if (db.databaseName() != folder + QStringLiteral("TKDB.db")) {
+        db.close();
+        db.setDatabaseName(folder + QStringLiteral("TKDB.db"));
+    }
+    if (!db.isOpen())
+        db.open();
+    return db;
+}
+
+void TBankFixture::Exec(const QString& sql)
+{
+    QSqlQuery q(direct(Folder()));
+    if (!q.exec(sql))
+        qFatal("fixture statement failed: %s\n%s", qPrintable(q.lastError().text()), qPrintable(sql));
+}
+
+QVector<QStringList> TBankFixture::Rows(const QString& sql)
+{
+    QSqlQuery q(direct(Folder()));
+    if (!q.exec(sql))
+        qFatal("fixture query failed: %s\n%s", qPrintable(q.lastError().text()), qPrintable(sql));
+    QVector<QStringList> rows;
+    while (q.next()) {
+        QStringList row;
+        for (int c = 0; c < q.record().count(); ++c)
+            row << (q.value(c).isNull() ? QStringLiteral("NULL") : VariantText(q.value(c)));
+        rows << row;
+    }
+    return rows;
+}
+
+QString TBankFixture::Scalar(const QString& sql)
+{
+    const auto rows = Rows(sql);
+    return rows.isEmpty() || rows.first().isEmpty() ? QString() : rows.first().first();
+}

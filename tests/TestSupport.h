@@ -1,0 +1,60 @@
+#pragma once
+// Fixtures: a fresh embedded bank in a temporary program folder, a recorder in
+// place of the message box, and a way to drive modal windows.
+
+#include "BsDlg.h"
+#include "DbQuery.h"
+#include "UnDm.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVector>
+
+#include <memory>
+
+struct TBox
+{
+    QString Title;
+    QString Text;
+    TBsDlg::Icon Icon;
+    bool operator==(const TBox& o) const { return Title == o.Title && Text == o.Text && Icon == o.Icon; }
+};
+char* toString(const TBox& box);
+
+// Every box a handler shows lands here instead of on screen.
+class TBoxRecorder
+{
+public:
+    TBoxRecorder();
+    ~TBoxRecorder();
+    QVector<TBox> Boxes;
+    QVector<TBox> Take();
+};
+
+// A temporary program folder with a fresh bank (schema only, plus the given
+// statements), a data module on it and statement recording.
+class TBankFixture
+{
+public:
+    explicit TBankFixture(const QStringList& statements = {});
+    ~TBankFixture();
+
+    QString Folder() const; // with trailing "/"
+    // Runs a statement directly on the bank (setup and read-back).
+    void Exec(const QString& sql);
+    QVector<QStringList> Rows(const QString& sql);
+    QString Scalar(const QString& sql);
+
+    // Every statement the client sends, exactly as sent.
+    QStringList Statements;
+    // Statements whose text contains this fail (empty: none).
+    QString FailWhenContains;
+    // The statement with this 1-based number fails (0: none).
+    int FailAt = 0;
+    int Counter = 0;
+
+    std::unique_ptr<TDm> Module;
+
+private:
+    QTemporaryDir m_dir;
+};
