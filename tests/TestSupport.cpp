@@ -42,6 +42,8 @@ TBankFixture::TBankFixture(const QStringList& statements)
     Module->DB1->SetStatementHook([this](const QString& sql, QString* err) {
         Statements << sql;
         ++Counter;
+        if (OnStatement)
+            OnStatement(sql);
         if ((FailAt > 0 && Counter == FailAt) || (!FailWhenContains.isEmpty() && sql.contains(FailWhenContains))) {
             if (err)
                 *err = QStringLiteral("simulated failure");

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 
 struct TBox
@@ -47,6 +48,8 @@ public:
 
     // Every statement the client sends, exactly as sent.
     QStringList Statements;
+    // Called before each statement the client sends (to change the bank under it).
+    std::function<void(const QString& sql)> OnStatement;
     // Statements whose text contains this fail (empty: none).
     QString FailWhenContains;
     // The statement with this 1-based number fails (0: none).
