@@ -88,6 +88,13 @@ void TBankFixture::Exec(const QString& sql)
         qFatal("fixture statement failed: %s\n%s", qPrintable(q.lastError().text()), qPrintable(sql));
 }
 
+void TBankFixture::ChangeSchema(const QStringList& statements)
+{
+    for (const QString& s : statements)
+        Exec(s);
+    Module->DB1->Close();
+}
+
 QVector<QStringList> TBankFixture::Rows(const QString& sql)
 {
     QSqlQuery q(direct(Folder()));

@@ -43,6 +43,9 @@ public:
     QString Folder() const; // with trailing "/"
     // Runs a statement directly on the bank (setup and read-back).
     void Exec(const QString& sql);
+    // Changes tables or views under a running module: the module's connection
+    // opens again on its next statement and so sees the new schema.
+    void ChangeSchema(const QStringList& statements);
     QVector<QStringList> Rows(const QString& sql);
     QString Scalar(const QString& sql);
 

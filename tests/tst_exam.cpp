@@ -182,10 +182,10 @@ void TestExam::startExamIconsFromStoredStatus()
 void TestExam::startExamWithoutExamRow()
 {
     // A paper the view lists but the procedure does not know: no exam row.
-    m_bank->Exec(QStringLiteral("DROP VIEW V_SUBJECT_PAPER"));
-    m_bank->Exec(QStringLiteral("CREATE VIEW V_SUBJECT_PAPER AS SELECT F_PAPER_ID,F_SUBJECT_ID,F_PAPER_TYPE_ID,F_PAPER_INDEX,"
-                                "F_PAPER_NAME,0 AS F_QUESTION_COUNT,F_PAPER_SCORE,F_PASS_SCORE,F_EXAM_TIME FROM T_PAPER "
-                                "UNION ALL SELECT 77,11,1,9,'幽灵试卷',0,10,6,20"));
+    m_bank->ChangeSchema({QStringLiteral("DROP VIEW V_SUBJECT_PAPER"),
+                          QStringLiteral("CREATE VIEW V_SUBJECT_PAPER AS SELECT F_PAPER_ID,F_SUBJECT_ID,F_PAPER_TYPE_ID,F_PAPER_INDEX,"
+                                         "F_PAPER_NAME,0 AS F_QUESTION_COUNT,F_PAPER_SCORE,F_PASS_SCORE,F_EXAM_TIME FROM T_PAPER "
+                                         "UNION ALL SELECT 77,11,1,9,'幽灵试卷',0,10,6,20")});
     auto w = open(77);
     QCOMPARE(w->ExamID, 0);
     QCOMPARE(sheet(w.get())->count(), 0);
