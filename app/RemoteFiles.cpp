@@ -1,5 +1,7 @@
 #include "RemoteFiles.h"
 
+#include "BlockingWait.h"
+
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QDir>
@@ -24,30 +26,6 @@ bool isBlank(QChar c)
 }
 
 int g_timeout = 15000;
-int g_busy = 0;
-
-// While a transfer is waited for, timer events of widgets (and of objects
-// owned by widgets) are held back: a held button's auto-repeat or a window's
-// timer cannot re-enter the handler that is waiting. Qt timers fire again on
-// their next interval, so nothing is lost but the ticks inside the wait.
-class TimerHold : public QObject
-{
-public:
-    TimerHold() { QCoreApplication::instance()->installEventFilter(this); }
-    ~TimerHold() override { QCoreApplication::instance()->removeEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::Timer)
-            return false;
-        for (QObject* o = watched; o; o = o->parent()) {
-            if (o->isWidgetType())
-                return true;
-        }
-        return false;
-    }
-};
 
 } // namespace
 
@@ -113,7 +91,7 @@ namespace Http {
 
 int TransferTimeout() { return g_timeout; }
 void SetTransferTimeout(int msecs) { g_timeout = msecs; }
-bool Busy() { return g_busy > 0; }
+bool Busy() { return BlockingWait::Busy(); }
 
 void FetchAll(QVector<TFetch>& fetches)
 {
@@ -142,14 +120,8 @@ void FetchAll(QVector<TFetch>& fetches)
         });
         replies << reply;
     }
-    if (pending > 0) {
-        ++g_busy;
-        {
-            TimerHold hold;
-            loop.exec(QEventLoop::ExcludeUserInputEvents);
-        }
-        --g_busy;
-    }
+    if (pending > 0)
+        BlockingWait::Run(loop);
     for (qsizetype i = 0; i < fetches.size(); ++i) {
         QNetworkReply* reply = replies.at(i);
         if (!reply)

@@ -1,7 +1,11 @@
 #include "SingleInstance.h"
 
 #include <QDir>
-#include <QStandardPaths>
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 TSingleInstance::TSingleInstance(const QString& name) : m_lock(std::make_unique<QLockFile>(LockPath(name)))
 {
@@ -10,10 +14,15 @@ TSingleInstance::TSingleInstance(const QString& name) : m_lock(std::make_unique<
 
 QString TSingleInstance::LockPath(const QString& name)
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return QDir(dir).filePath(name + QStringLiteral(".lock"));
+    // One lock per user: the user's own session folder where there is one.
+#ifdef Q_OS_UNIX
+    const QString runtime = QStringLiteral("/run/user/%1").arg(::getuid());
+    if (QFileInfo(runtime).isDir() && QFileInfo(runtime).isWritable())
+        return QDir(runtime).filePath(name + QStringLiteral(".lock"));
+    return QDir(QDir::tempPath()).filePath(QStringLiteral("%1-%2.lock").arg(name).arg(::getuid()));
+#else
+    return QDir(QDir::tempPath()).filePath(name + QStringLiteral(".lock"));
+#endif
 }
 
 bool TSingleInstance::Acquire()
