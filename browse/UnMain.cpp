@@ -89,6 +89,12 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<U
     tmr2->setInterval(5000);
     connect(tmr1, &QTimer::timeout, this, &TFrmMain::tmr1Timer);
     connect(tmr2, &QTimer::timeout, this, &TFrmMain::tmr2Timer);
+    // The two small buttons sit flat over the ends of the banner.
+    const QString overlay = QStringLiteral("QPushButton { padding: 0; min-height: 0; border: none; color: white;"
+                                           " background: rgba(0, 0, 0, 70); font-weight: bold; }"
+                                           " QPushButton:hover { background: rgba(0, 0, 0, 120); }");
+    ui->btnPrvImg->setStyleSheet(overlay);
+    ui->btnNextImg->setStyleSheet(overlay);
     connect(ui->btnPrvImg, &QPushButton::clicked, this, &TFrmMain::btnPrvImgClick);
     connect(ui->btnNextImg, &QPushButton::clicked, this, &TFrmMain::btnNextImgClick);
 
@@ -100,6 +106,8 @@ TFrmMain::TFrmMain(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<U
     connect(ui->BtnSubject, &QPushButton::clicked, this, &TFrmMain::BtnSubjectClick);
     connect(ui->Lv1, &QTreeWidget::itemDoubleClicked, this, &TFrmMain::Lv1DblClick);
     connect(ui->Lv2, &QTreeWidget::itemDoubleClicked, this, &TFrmMain::Lv2DblClick);
+    ui->Lv1->setColumnWidth(0, 560);
+    ui->Lv2->setColumnWidth(0, 360);
     ui->Lv1->installEventFilter(this);
     ui->Lv2->installEventFilter(this);
     connect(CboxSkin, &QComboBox::activated, this, &TFrmMain::CboxSkinChange);
@@ -131,7 +139,10 @@ void TFrmMain::FormCreate()
 
 void TFrmMain::setSubjectTitle()
 {
-    ui->BtnSubject->setText(QStringLiteral("切换科目\n") + Dm->SubjectName);
+    // The title line shows the subject, shortened to the button when it is long.
+    const QString title = ui->BtnSubject->fontMetrics().elidedText(Dm->SubjectName, Qt::ElideRight, ui->BtnSubject->minimumWidth() - 16);
+    ui->BtnSubject->setText(QStringLiteral("切换科目\n") + (title.isEmpty() ? Dm->SubjectName : title));
+    ui->BtnSubject->setToolTip(Dm->SubjectName);
 }
 
 int TFrmMain::CurrentPage() const
