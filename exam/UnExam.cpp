@@ -20,6 +20,8 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QUrl>
+#include <QVBoxLayout>
+#include <QWebEngineView>
 #include <QWheelEvent>
 
 using namespace SqlText;
@@ -286,6 +288,16 @@ void TFrmExam::ShowChoiceQuestion(TQuery& row, int questionType)
 void TFrmExam::ShowOfficeQuestion(TQuery& row)
 {
     ui->PGMain->setCurrentIndex(1);
+    const QString page = row.AsString(QStringLiteral("F_QUESTION_HTML"));
+    if (!page.isEmpty()) {
+        if (!wb1) {
+            wb1 = new QWebEngineView(ui->Sheet1);
+            wb1->setObjectName(QStringLiteral("wb1"));
+            wb1->setContextMenuPolicy(Qt::NoContextMenu); // the task page offers no menu
+            ui->Sheet1->layout()->addWidget(wb1);
+        }
+        wb1->setUrl(QUrl(RemoteUrl(Dm->FileBaseURL, page), QUrl::TolerantMode));
+    }
     QStringList taskFiles, referenceFiles;
     const QString questionFile = row.AsString(QStringLiteral("F_QUESTION_FILE"));
     const QString answer = row.AsString(QStringLiteral("F_ANSWER"));
@@ -479,9 +491,17 @@ void TFrmExam::BtnCompleteClick()
     // Submission is not settled yet: the button has no effect.
 }
 
+std::function<void(const QString&)>& TFrmExam::FolderOpener()
+{
+    static std::function<void(const QString&)> opener = [](const QString& folder) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    };
+    return opener;
+}
+
 void TFrmExam::openFolder(const QString& folder)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    FolderOpener()(folder);
 }
 
 void TFrmExam::BtnUserDirClick() { openFolder(UserAnswerFolder(CurQuestionID)); }

@@ -7,9 +7,11 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QButtonGroup;
+class QWebEngineView;
 class QTimer;
 class TImage;
 class TOptionBox;
@@ -75,6 +77,11 @@ public:
     void PanScallResize();
 
     QTimer* tmr1 = nullptr;
+    // The task page's browser, made the first time an Office question is shown.
+    QWebEngineView* wb1 = nullptr;
+
+    // How a folder is opened in the desktop's file manager (tests watch it).
+    static std::function<void(const QString& folder)>& FolderOpener();
 
     // The Office question folders of a question below the program folder.
     static QString UserAnswerFolder(int questionId);
