@@ -12,8 +12,23 @@ TSingleInstance::TSingleInstance(const QString& name) : m_lock(std::make_unique<
     m_lock->setStaleLockTime(0); // only a lock whose process is gone counts as stale
 }
 
+namespace {
+QString& lockFolder()
+{
+    static QString folder;
+    return folder;
+}
+} // namespace
+
+void TSingleInstance::SetLockFolder(const QString& folder)
+{
+    lockFolder() = folder;
+}
+
 QString TSingleInstance::LockPath(const QString& name)
 {
+    if (!lockFolder().isEmpty())
+        return QDir(lockFolder()).filePath(name + QStringLiteral(".lock"));
     // One lock per user: the user's own session folder where there is one.
 #ifdef Q_OS_UNIX
     const QString runtime = QStringLiteral("/run/user/%1").arg(::getuid());

@@ -14,6 +14,8 @@ public:
     // False when another running copy holds the lock.
     bool Acquire();
     static QString LockPath(const QString& name);
+    // Where the locks live; tests use a folder of their own (empty: the user's session folder).
+    static void SetLockFolder(const QString& folder);
 
 private:
     std::unique_ptr<QLockFile> m_lock;

@@ -9,6 +9,9 @@
 #include "RemoteFiles.h"
 #include "SqlText.h"
 #include "UnDm.h"
+#include "explain/UnCorrect.h"
+#include "explain/UnExplane.h"
+#include "Modal.h"
 #include "ui_UnExam.h"
 
 #include <QButtonGroup>
@@ -78,6 +81,8 @@ TFrmExam::TFrmExam(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::F
     connect(ui->BtnMark, &QPushButton::clicked, this, &TFrmExam::BtnMarkClick);
     connect(ui->BtnCollect, &QPushButton::clicked, this, &TFrmExam::BtnCollectClick);
     connect(ui->BtnComplete, &QPushButton::clicked, this, &TFrmExam::BtnCompleteClick);
+    connect(ui->BtnJX, &QPushButton::clicked, this, &TFrmExam::BtnJXClick);
+    connect(ui->BtnJC, &QPushButton::clicked, this, &TFrmExam::BtnJCClick);
     connect(ui->BtnUserDir, &QPushButton::clicked, this, &TFrmExam::BtnUserDirClick);
     connect(ui->BtnMaterialDir, &QPushButton::clicked, this, &TFrmExam::BtnMaterialDirClick);
     connect(ui->BtnReAnswer, &QPushButton::clicked, this, &TFrmExam::BtnReAnswerClick);
@@ -497,6 +502,23 @@ std::function<void(const QString&)>& TFrmExam::FolderOpener()
         QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
     };
     return opener;
+}
+
+void TFrmExam::BtnJXClick()
+{
+    if (ui->Lv1->count() == 0 || selectedIndex() < 0)
+        return;
+    TFrmExplan explain(this);
+    explain.QuestionID = CurQuestionID;
+    explain.LoadExplanation();
+    ShowModal(&explain);
+}
+
+void TFrmExam::BtnJCClick()
+{
+    TFrmCorrect report(this);
+    report.QuestionID = CurQuestionID;
+    ShowModal(&report);
 }
 
 void TFrmExam::openFolder(const QString& folder)

@@ -70,6 +70,8 @@ public:
     void BtnMarkClick();
     void BtnCollectClick();
     void BtnCompleteClick();
+    void BtnJXClick();
+    void BtnJCClick();
     void BtnUserDirClick();
     void BtnMaterialDirClick();
     void BtnReAnswerClick();

@@ -1,40 +1,57 @@
 #pragma once
-// A loopback HTTP file server inside the test process: serves a folder, counts
-// requests per path, and can answer 404, 500, slowly or with a cut-off body.
+// A loopback HTTP file server for tests: serves a folder, counts requests per
+// path, and can answer 404, 500, slowly or with a cut-off body. It runs on a
+// thread of its own, so code that blocks the user-interface thread while it
+// reads (the media player opening a video) is still answered.
 
 #include <QHash>
+#include <QMutex>
 #include <QObject>
 #include <QString>
-#include <QTcpServer>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QThread>
 
-class TFileServer : public QObject
+class TFileServerWorker;
+
+class TFileServer
 {
-    Q_OBJECT
 public:
     enum class Mode { Normal, NotFound, ServerError, Slow, CutShort };
 
     TFileServer();
+    ~TFileServer();
+    TFileServer(const TFileServer&) = delete;
+    TFileServer& operator=(const TFileServer&) = delete;
+
     QString BaseUrl() const; // no trailing "/"
     QString Root() const { return m_root.path(); }
 
     // Puts a file under the served folder (creating its folders).
     void Put(const QString& path, const QByteArray& data);
-    void SetMode(const QString& path, Mode mode) { m_modes[path] = mode; }
-    void SetSlowDelay(int msecs) { m_slowDelay = msecs; }
+    void SetMode(const QString& path, Mode mode);
+    void SetSlowDelay(int msecs);
 
-    int Requests(const QString& path) const { return m_counts.value(path); }
+    int Requests(const QString& path) const;
     int TotalRequests() const;
-    void ResetCounts() { m_counts.clear(); }
+    void ResetCounts();
     // Paths in the order requested.
-    QStringList Log;
+    QStringList Log() const;
 
 private:
-    void serve(QTcpSocket* socket);
+    friend class TFileServerWorker;
+    struct Shared
+    {
+        mutable QMutex Lock;
+        QHash<QString, int> Counts;
+        QHash<QString, Mode> Modes;
+        QStringList Log;
+        int SlowDelay = 1000;
+    };
 
-    QTcpServer m_server;
     QTemporaryDir m_root;
-    QHash<QString, int> m_counts;
-    QHash<QString, Mode> m_modes;
-    int m_slowDelay = 1000;
+    Shared m_shared;
+    QThread m_thread;
+    TFileServerWorker* m_worker = nullptr;
+    quint16 m_port = 0;
 };

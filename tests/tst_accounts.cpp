@@ -119,6 +119,7 @@ void TestAccounts::init()
 {
     m_bank = std::make_unique<TBankFixture>(kBank);
     m_boxes = std::make_unique<TBoxRecorder>();
+    TSingleInstance::SetLockFolder(m_bank->Folder()); // never the lock of a client running on this machine
     TSmsCode::SetSenderTimeout(3000);
     installSender(Sender::WritesResult);
 }
@@ -126,6 +127,7 @@ void TestAccounts::init()
 void TestAccounts::cleanup()
 {
     SetModalHandler({});
+    TSingleInstance::SetLockFolder(QString());
     qApp->setStyleSheet(QString());
     m_boxes.reset();
     m_bank.reset();

@@ -2,7 +2,7 @@
 // material and reference folders, and the folder buttons, against the
 // loopback file server.
 
-#include "BrowserProcess.h"
+#include "ProcessSetup.h"
 #include "FileServer.h"
 #include "ProgramFolder.h"
 #include "RemoteFiles.h"
@@ -292,7 +292,7 @@ void TestOffice::markOfOfficeQuestionStored()
 
 int main(int argc, char** argv)
 {
-    PrepareBrowserProcess();
+    PrepareProcess();
     QApplication app(argc, argv);
     TestOffice test;
     QTEST_SET_MAIN_SOURCE_PATH

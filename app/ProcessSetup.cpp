@@ -1,4 +1,4 @@
-#include "BrowserProcess.h"
+#include "ProcessSetup.h"
 
 #include <QCoreApplication>
 
@@ -6,9 +6,10 @@
 #include <unistd.h>
 #endif
 
-void PrepareBrowserProcess()
+void PrepareProcess()
 {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    qputenv("QT_MEDIA_BACKEND", "ffmpeg");
 #ifdef Q_OS_UNIX
     if (::geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
