@@ -18,6 +18,9 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
 bool isBlank(QChar c)
@@ -97,7 +100,9 @@ void FetchAll(QVector<TFetch>& fetches)
 {
     if (fetches.isEmpty())
         return;
-    QNetworkAccessManager manager;
+    // One client per request, as each transfer had its own: no per-host
+    // connection limit holds back the pictures of one question.
+    std::vector<std::unique_ptr<QNetworkAccessManager>> managers;
     QEventLoop loop;
     int pending = 0;
     QVector<QPointer<QNetworkReply>> replies;
@@ -112,7 +117,8 @@ void FetchAll(QVector<TFetch>& fetches)
         QNetworkRequest request(url);
         request.setTransferTimeout(g_timeout);
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-        QNetworkReply* reply = manager.get(request);
+        managers.push_back(std::make_unique<QNetworkAccessManager>());
+        QNetworkReply* reply = managers.back()->get(request);
         ++pending;
         QObject::connect(reply, &QNetworkReply::finished, &loop, [&pending, &loop] {
             if (--pending == 0)
@@ -132,7 +138,6 @@ void FetchAll(QVector<TFetch>& fetches)
             fetches[i].Data = reply->readAll();
             fetches[i].Ok = true;
         }
-        reply->deleteLater();
     }
 }
 

@@ -43,10 +43,15 @@ private:
             QMutexLocker lock(&m_shared->Lock);
             ++m_shared->Counts[path];
             m_shared->Log << path;
+            m_shared->MaxInFlight = qMax(m_shared->MaxInFlight, ++m_shared->InFlight);
             mode = m_shared->Modes.value(path, TFileServer::Mode::Normal);
             delay = m_shared->SlowDelay;
         }
-        auto reply = [socket](const QByteArray& status, const QByteArray& body, qint64 announced) {
+        auto reply = [socket, shared = m_shared](const QByteArray& status, const QByteArray& body, qint64 announced) {
+            {
+                QMutexLocker lock(&shared->Lock);
+                --shared->InFlight;
+            }
             const QByteArray head = "HTTP/1.1 " + status + "\r\nContent-Type: application/octet-stream\r\nContent-Length: "
                 + QByteArray::number(announced) + "\r\nConnection: close\r\n\r\n";
             socket->write(head + body);
@@ -135,6 +140,12 @@ void TFileServer::ResetCounts()
 {
     QMutexLocker lock(&m_shared.Lock);
     m_shared.Counts.clear();
+}
+
+int TFileServer::MaxInFlight() const
+{
+    QMutexLocker lock(&m_shared.Lock);
+    return m_shared.MaxInFlight;
 }
 
 QStringList TFileServer::Log() const

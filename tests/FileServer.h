@@ -37,6 +37,8 @@ public:
     void ResetCounts();
     // Paths in the order requested.
     QStringList Log() const;
+    // The most requests that were waiting for their answer at one time.
+    int MaxInFlight() const;
 
 private:
     friend class TFileServerWorker;
@@ -47,6 +49,8 @@ private:
         QHash<QString, Mode> Modes;
         QStringList Log;
         int SlowDelay = 1000;
+        int InFlight = 0;
+        int MaxInFlight = 0;
     };
 
     QTemporaryDir m_root;

@@ -1,5 +1,5 @@
-// Test helper: takes the single-instance lock of the given name, says so, and
-// waits to be killed.
+// Test helper: lockholder NAME FOLDER takes the single-instance lock of that
+// name in that folder, says so, and waits to be killed.
 #include "SingleInstance.h"
 
 #include <QCoreApplication>
@@ -10,8 +10,9 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc != 2)
+    if (argc != 3)
         return 2;
+    TSingleInstance::SetLockFolder(QString::fromLocal8Bit(argv[2]));
     TSingleInstance lock(QString::fromLocal8Bit(argv[1]));
     if (!lock.Acquire())
         return 1;

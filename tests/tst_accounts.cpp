@@ -791,7 +791,7 @@ void TestAccounts::singleInstance()
     }
     // A holder in another process that dies without letting go: the next copy may start.
     QProcess holder;
-    holder.start(QStringLiteral(LOCKHOLDER_PATH), {name});
+    holder.start(QStringLiteral(LOCKHOLDER_PATH), {name, m_bank->Folder()});
     QVERIFY(holder.waitForStarted());
     QVERIFY(holder.waitForReadyRead(5000));
     QCOMPARE(holder.readAll().trimmed(), QByteArray("locked"));
