@@ -22,7 +22,15 @@ TBoxRecorder::TBoxRecorder()
     });
 }
 
-TBoxRecorder::~TBoxRecorder() { TBsDlg::SetHandler({}); }
+TBoxRecorder::~TBoxRecorder()
+{
+    TBsDlg::SetHandler({});
+    // A box that no test looked at was not expected: it fails the test.
+    if (!Boxes.isEmpty() && !QTest::currentTestFailed()) {
+        const QByteArray text = QByteArray("unexpected message box ") + toString(Boxes.first());
+        QTest::qFail(text.constData(), __FILE__, __LINE__);
+    }
+}
 
 QVector<TBox> TBoxRecorder::Take()
 {

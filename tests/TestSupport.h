@@ -22,7 +22,8 @@ struct TBox
 };
 char* toString(const TBox& box);
 
-// Every box a handler shows lands here instead of on screen.
+// Every box a handler shows lands here instead of on screen. Boxes that the
+// test did not take when the recorder goes fail the test.
 class TBoxRecorder
 {
 public:

@@ -105,6 +105,7 @@ private slots:
     void singleInstance();
     void entryEndsWithoutLogin();
     void entryOpensMainAfterLogin();
+    void entryWithoutBank();
 
 private:
     template <typename T> T* get(QWidget* w, const char* name) { return w->findChild<T*>(QString::fromLatin1(name)); }
@@ -459,6 +460,7 @@ void TestAccounts::loginTwinRowsFail()
     edit(&w, "EdTelNoA")->setText(QStringLiteral("13900000009"));
     edit(&w, "EdPwd")->setText(QStringLiteral("same12"));
     w.BtnLoginAClick();
+    QCOMPARE(m_boxes->Take(), (QVector<TBox>{info(QStringLiteral("登录"), QStringLiteral("您好，登录失败，请重新输入用户名和密码登录,您还有2次机会！"))}));
     QCOMPARE(w.LoginTriesLeft, 2);
     QVERIFY(!Dm->LoginOK);
 }
@@ -745,6 +747,7 @@ void TestAccounts::resetByOldPassword()
     edit(&login, "EdPwd")->setText(QStringLiteral("secret1"));
     login.BtnLoginAClick();
     QCOMPARE(login.LoginTriesLeft, 2);
+    QCOMPARE(m_boxes->Take().size(), 1);
     edit(&login, "EdPwd")->setText(QStringLiteral("新密码12"));
     login.BtnLoginAClick();
     QVERIFY(Dm->LoginOK);
@@ -845,6 +848,21 @@ void TestAccounts::entryOpensMainAfterLogin()
     QVERIFY(holder.Acquire());
     QCOMPARE(RunEntrySequence(*qobject_cast<QApplication*>(QCoreApplication::instance())), 0);
     QCOMPARE(m_boxes->Take().last(), (TBox{QStringLiteral("系统提示"), QStringLiteral("当前已经有一个系统运行，请勿同时运行多个程序！"), TBsDlg::Icon::None}));
+}
+
+void TestAccounts::entryWithoutBank()
+{
+    // A bank that cannot be opened: one box with the connection's failure text, a non-zero exit.
+    m_bank->Module.reset();
+    QFile::remove(ProgramFolder() + QStringLiteral("TKDB.db"));
+    int modals = 0;
+    SetModalHandler([&](QDialog*) { return ++modals, 0; });
+    QCOMPARE(RunEntrySequence(*qobject_cast<QApplication*>(QCoreApplication::instance())), 1);
+    const auto boxes = m_boxes->Take();
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.first().Title, QStringLiteral("系统提示"));
+    QVERIFY(boxes.first().Text.contains(QLatin1String("TKDB.db")));
+    QCOMPARE(modals, 0);
 }
 
 QTEST_MAIN(TestAccounts)

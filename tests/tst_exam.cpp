@@ -518,6 +518,7 @@ void TestExam::closingStoresQuestionOnScreen()
     w->BtnNextClick();
     get<TOptionBox>(w.get(), "CKC")->click();
     w->BtnMarkClick();
+    QCOMPARE(m_boxes->Take(), (QVector<TBox>{{QStringLiteral("提示信息"), QStringLiteral("标记成功！"), TBsDlg::Icon::Information}}));
     m_bank->Statements.clear();
     w->reject();
     QCOMPARE(updates(), (QStringList{"UPDATE T_EXAM_ANSWER SET F_USER_SCORE=0,F_ANSWER_STATUS=1,F_MARK_STATUS=1,F_USER_ANSWER='C' WHERE F_ANSWER_ID=2"}));

@@ -366,6 +366,7 @@ void TestExplain::reportFailureKeepsInputs()
     QCOMPARE(get<QPlainTextEdit>(&w, "MemoInfo")->toPlainText(), QStringLiteral("描述"));
     m_bank->FailWhenContains.clear();
     w.BtnSaveClick();
+    QCOMPARE(m_boxes->Take().size(), 1);
     QCOMPARE(m_bank->Scalar(QStringLiteral("SELECT COUNT(*) FROM T_USER_CORRECT")), QStringLiteral("1"));
 }
 
