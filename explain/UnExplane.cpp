@@ -9,6 +9,8 @@
 
 #include <QAudioOutput>
 #include <QGuiApplication>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QMouseEvent>
 #include <QScreen>
@@ -86,8 +88,12 @@ void TFrmExplan::OpenVideo(const QString& name)
             FFPlayer = nullptr;
             return;
         }
-        m_audio = new QAudioOutput(this);
-        FFPlayer->setAudioOutput(m_audio);
+        // Sound only where there is a device for it: without one the player's
+        // audio side has nothing to write to.
+        if (!QMediaDevices::audioOutputs().isEmpty()) {
+            m_audio = new QAudioOutput(this);
+            FFPlayer->setAudioOutput(m_audio);
+        }
         m_video = new QVideoWidget(ui->PanMp4);
         m_video->setObjectName(QStringLiteral("PanMp4Video"));
         m_video->installEventFilter(this);

@@ -6,12 +6,22 @@
 #include "DbQuery.h"
 #include "UnDm.h"
 
+#include <QColor>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVector>
 
 #include <functional>
 #include <memory>
+
+// A real picture of the given format ("PNG", "JPG") and size.
+QByteArray TestPicture(const char* format, int width, int height, QColor colour = Qt::gray);
+// A file's bytes, or "<missing>" when it cannot be read.
+QByteArray ReadBytes(const QString& path);
+// Writes a file whole, creating its folders.
+void WriteBytes(const QString& path, const QByteArray& data);
+// The file names in a folder, sorted.
+QStringList FilesIn(const QString& folder);
 
 struct TBox
 {

@@ -26,19 +26,6 @@ QByteArray zlibBytes(const QByteArray& plain)
     return out;
 }
 
-void writeFile(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QColor buttonColour(QPushButton& button)
 {
     button.resize(80, 30);
@@ -141,10 +128,10 @@ void TestCore::decompressFile()
     QByteArray plain;
     for (int i = 0; i < 20000; ++i)
         plain += QByteArray::number(i * 7919) + ',';
-    writeFile(dir.filePath(QStringLiteral("in.z")), zlibBytes(plain));
-    writeFile(dir.filePath(QStringLiteral("out.bin")), "old content that is longer than nothing");
+    WriteBytes(dir.filePath(QStringLiteral("in.z")), zlibBytes(plain));
+    WriteBytes(dir.filePath(QStringLiteral("out.bin")), "old content that is longer than nothing");
     DecompressFile(dir.filePath(QStringLiteral("in.z")), dir.filePath(QStringLiteral("out.bin")));
-    QCOMPARE(readFile(dir.filePath(QStringLiteral("out.bin"))), plain);
+    QCOMPARE(ReadBytes(dir.filePath(QStringLiteral("out.bin"))), plain);
 }
 
 void TestCore::decompressBrokenOrMissing()
@@ -153,19 +140,19 @@ void TestCore::decompressBrokenOrMissing()
     DecompressFile(dir.filePath(QStringLiteral("missing.z")), dir.filePath(QStringLiteral("target")));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("target"))));
 
-    writeFile(dir.filePath(QStringLiteral("garbage.z")), "this is not a zlib stream at all");
+    WriteBytes(dir.filePath(QStringLiteral("garbage.z")), "this is not a zlib stream at all");
     DecompressFile(dir.filePath(QStringLiteral("garbage.z")), dir.filePath(QStringLiteral("g.out")));
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("g.out"))));
-    QCOMPARE(readFile(dir.filePath(QStringLiteral("g.out"))), QByteArray());
+    QCOMPARE(ReadBytes(dir.filePath(QStringLiteral("g.out"))), QByteArray());
 
     // A stream cut short keeps what was inflated before the cut.
     QByteArray plain(200000, 'x');
     for (int i = 0; i < plain.size(); i += 3)
         plain[i] = static_cast<char>('a' + i % 26);
     const QByteArray packed = zlibBytes(plain);
-    writeFile(dir.filePath(QStringLiteral("cut.z")), packed.left(packed.size() / 2));
+    WriteBytes(dir.filePath(QStringLiteral("cut.z")), packed.left(packed.size() / 2));
     DecompressFile(dir.filePath(QStringLiteral("cut.z")), dir.filePath(QStringLiteral("cut.out")));
-    const QByteArray partial = readFile(dir.filePath(QStringLiteral("cut.out")));
+    const QByteArray partial = ReadBytes(dir.filePath(QStringLiteral("cut.out")));
     QVERIFY(partial.size() < plain.size());
     QVERIFY(plain.startsWith(partial));
 

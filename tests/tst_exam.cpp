@@ -24,17 +24,6 @@
 
 namespace {
 
-QByteArray png(int w, int h)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    img.save(&buffer, "PNG");
-    return bytes;
-}
-
 const QStringList kBank = {
     QStringLiteral("INSERT INTO T_USER (F_USER_ID,F_USER_NAME,F_PASSWORD,F_TEL_NO) VALUES (7,'139','pw','139')"),
     QStringLiteral("INSERT INTO T_DICT_SUBJECT VALUES (11,'一级MS',1,1)"),
@@ -364,8 +353,8 @@ void TestExam::choiceDisplay()
 
 void TestExam::picturesPlaced()
 {
-    m_server->Put(QStringLiteral("t.png"), png(50, 100));
-    m_server->Put(QStringLiteral("a.PNG"), png(40, 60));
+    m_server->Put(QStringLiteral("t.png"), TestPicture("PNG", 50, 100));
+    m_server->Put(QStringLiteral("a.PNG"), TestPicture("PNG", 40, 60));
     m_server->Put(QStringLiteral("bad.jpg"), "not a jpeg");
     m_bank->Exec(QStringLiteral("UPDATE T_QUESTION SET F_QUESTION_TIMG='t.png', F_OPTION_IMG='a.PNG|bad.jpg|x.gif' WHERE F_QUESTION_ID=301"));
     m_bank->Exec(QStringLiteral("UPDATE T_QUESTION SET F_OPTION_IMG='|a.PNG' WHERE F_QUESTION_ID=303"));
@@ -396,7 +385,7 @@ void TestExam::picturesPlaced()
 
 void TestExam::pictureClicksActLikeBoxes()
 {
-    m_server->Put(QStringLiteral("p.png"), png(30, 20));
+    m_server->Put(QStringLiteral("p.png"), TestPicture("PNG", 30, 20));
     m_bank->Exec(QStringLiteral("UPDATE T_QUESTION SET F_OPTION_IMG='p.png|p.png|p.png' WHERE F_QUESTION_ID IN (301,302)"));
     auto w = open(5);
     auto* imgA = get<TImage>(w.get(), "ImgA");
@@ -416,7 +405,7 @@ void TestExam::pictureClicksActLikeBoxes()
 
 void TestExam::wheelAndResize()
 {
-    m_server->Put(QStringLiteral("tall.png"), png(30, 2000));
+    m_server->Put(QStringLiteral("tall.png"), TestPicture("PNG", 30, 2000));
     m_bank->Exec(QStringLiteral("UPDATE T_QUESTION SET F_QUESTION_TIMG='tall.png' WHERE F_QUESTION_ID=301"));
     auto w = open(5);
     w->show();
@@ -564,7 +553,7 @@ void TestExam::holdingNextOnSlowServer()
 {
     // Every question has a picture from a slow server; the held button repeats
     // every 100 ms, much faster than a question loads.
-    m_server->Put(QStringLiteral("slow.png"), png(20, 20));
+    m_server->Put(QStringLiteral("slow.png"), TestPicture("PNG", 20, 20));
     m_server->SetMode(QStringLiteral("slow.png"), TFileServer::Mode::Slow);
     m_server->SetSlowDelay(350);
     m_bank->Exec(QStringLiteral("UPDATE T_QUESTION SET F_QUESTION_TIMG='slow.png'"));

@@ -28,17 +28,6 @@
 
 namespace {
 
-QByteArray picture(const char* format, int w, int h)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(Qt::darkGreen);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    img.save(&buffer, format);
-    return bytes;
-}
-
 QByteArray demoVideo()
 {
     QFile f(QStringLiteral(DEMO_VIDEO));
@@ -93,9 +82,9 @@ void TestExplain::init()
     m_bank = std::make_unique<TBankFixture>(kBank);
     m_boxes = std::make_unique<TBoxRecorder>();
     m_server = std::make_unique<TFileServer>();
-    m_server->Put(QStringLiteral("p.JPG"), picture("JPG", 40, 30));
-    m_server->Put(QStringLiteral("p.png"), picture("PNG", 50, 20));
-    m_server->Put(QStringLiteral("p.gif"), picture("PNG", 5, 5));
+    m_server->Put(QStringLiteral("p.JPG"), TestPicture("JPG", 40, 30));
+    m_server->Put(QStringLiteral("p.png"), TestPicture("PNG", 50, 20));
+    m_server->Put(QStringLiteral("p.gif"), TestPicture("PNG", 5, 5));
     m_server->Put(QStringLiteral("v.mp4"), demoVideo());
     Dm->UserID = 3;
     Dm->FileBaseURL = m_server->BaseUrl();

@@ -36,23 +36,6 @@ const QStringList kBank = {
     QStringLiteral("INSERT INTO T_PAPER_QUESTION VALUES (6,1,1),(9,1,1)"),
 };
 
-QByteArray jpeg(QColor colour)
-{
-    QImage img(60, 9, QImage::Format_RGB32);
-    img.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    img.save(&buffer, "JPG");
-    return bytes;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 QStringList names(QTreeWidget* list, int column = 0)
 {
     QStringList out;
@@ -198,7 +181,7 @@ void TestMain::subjectButtonRewritesAndReloads()
     m_bank->Statements.clear();
     get<QPushButton>(w.get(), "BtnSubject")->click(); // cancelled
     QCOMPARE(m_subjectWindows, 1);
-    QCOMPARE(readFile(Settings::SubjectFile()), QByteArray("[SUBJECT]\r\nID=11\r\nNAME=") + ToGbk(QStringLiteral("一级MS")) + "\r\n");
+    QCOMPARE(ReadBytes(Settings::SubjectFile()), QByteArray("[SUBJECT]\r\nID=11\r\nNAME=") + ToGbk(QStringLiteral("一级MS")) + "\r\n");
     QVERIFY(m_bank->Statements.contains(QStringLiteral("SELECT * FROM V_SUBJECT_PAPER WHERE F_SUBJECT_ID=11 AND F_PAPER_TYPE_ID=1 ORDER BY F_PAPER_INDEX")));
     // Choosing another subject reloads the visible list for it.
     m_confirmSubject = 21;
@@ -302,7 +285,7 @@ void TestMain::skinChoice()
     w->CboxSkinChange(4);
     QCOMPARE(Dm->SkinIndex, 5);
     QCOMPARE(Dm->SkinData.Applied(), 5);
-    QCOMPARE(readFile(Settings::ConfigFile()), QByteArray("[CNFG]\r\nSKIN=5\r\n"));
+    QCOMPARE(ReadBytes(Settings::ConfigFile()), QByteArray("[CNFG]\r\nSKIN=5\r\n"));
     // A restart selects entry 4.
     Dm->SkinIndex = Settings::ReadSkin();
     auto again = openMain();
@@ -399,7 +382,7 @@ void TestMain::subjectWindowEdgeCases()
 void TestMain::bannersRotate()
 {
     QDir().mkpath(ProgramFolder() + QStringLiteral("Images"));
-    const QByteArray b10 = jpeg(Qt::red), b20 = jpeg(Qt::green), b30 = jpeg(Qt::blue);
+    const QByteArray b10 = TestPicture("JPG", 60, 9, Qt::red), b20 = TestPicture("JPG", 60, 9, Qt::green), b30 = TestPicture("JPG", 60, 9, Qt::blue);
     m_bank->Exec(QStringLiteral("INSERT INTO T_ROLL_IMG (F_IMG_INDEX,F_IMG_DATA,F_INFO_URL) VALUES (30,X'%1','u30'),(10,X'%2','u10'),(20,X'%3','u20')")
                      .arg(QString::fromLatin1(b30.toHex()), QString::fromLatin1(b10.toHex()), QString::fromLatin1(b20.toHex())));
     auto w = openMain();
@@ -409,9 +392,9 @@ void TestMain::bannersRotate()
     w->tmr1Timer();
     QVERIFY(!w->tmr1->isActive());
     QVERIFY(w->tmr2->isActive());
-    QCOMPARE(readFile(TFrmMain::BannerFile(1)), b10);
-    QCOMPARE(readFile(TFrmMain::BannerFile(2)), b20);
-    QCOMPARE(readFile(TFrmMain::BannerFile(3)), b30);
+    QCOMPARE(ReadBytes(TFrmMain::BannerFile(1)), b10);
+    QCOMPARE(ReadBytes(TFrmMain::BannerFile(2)), b20);
+    QCOMPARE(ReadBytes(TFrmMain::BannerFile(3)), b30);
     QCOMPARE(w->BannerUrls, (QStringList{"u10", "u20", "u30"}));
     auto* banner = get<QLabel>(w.get(), "ImageRollImg");
     auto shown = [&] { return banner->pixmap().toImage().pixelColor(30, 4); };
@@ -437,7 +420,7 @@ void TestMain::bannersRotate()
 void TestMain::bannerButtons()
 {
     QDir().mkpath(ProgramFolder() + QStringLiteral("Images"));
-    const QString hex = QString::fromLatin1(jpeg(Qt::gray).toHex());
+    const QString hex = QString::fromLatin1(TestPicture("JPG", 60, 9, Qt::gray).toHex());
     m_bank->Exec(QStringLiteral("INSERT INTO T_ROLL_IMG (F_IMG_INDEX,F_IMG_DATA,F_INFO_URL) VALUES (1,X'%1','a'),(2,X'%1','b'),(3,X'%1','c')").arg(hex));
     auto w = openMain();
     w->tmr1Timer();
@@ -481,7 +464,7 @@ void TestMain::bannerCounts()
     QDir().mkpath(ProgramFolder() + QStringLiteral("Images"));
     for (int i = 0; i < rows; ++i)
         m_bank->Exec(QStringLiteral("INSERT INTO T_ROLL_IMG (F_IMG_INDEX,F_IMG_DATA,F_INFO_URL) VALUES (%1,X'%2','u')")
-                         .arg(i).arg(QString::fromLatin1(jpeg(Qt::red).toHex())));
+                         .arg(i).arg(QString::fromLatin1(TestPicture("JPG", 60, 9, Qt::red).toHex())));
     auto w = openMain();
     if (failStatement)
         m_bank->FailWhenContains = QStringLiteral("T_ROLL_IMG");
@@ -507,7 +490,7 @@ void TestMain::bannerPartWayFailure()
     // Banner 2 cannot be read: only banner 1 counts, and the load is not repeated.
     QDir().mkpath(ProgramFolder() + QStringLiteral("Images"));
     m_bank->Exec(QStringLiteral("INSERT INTO T_ROLL_IMG (F_IMG_INDEX,F_IMG_DATA,F_INFO_URL) VALUES (1,X'%1','a'),(2,NULL,'b'),(3,X'%1','c')")
-                     .arg(QString::fromLatin1(jpeg(Qt::red).toHex())));
+                     .arg(QString::fromLatin1(TestPicture("JPG", 60, 9, Qt::red).toHex())));
     auto w = openMain();
     w->tmr1Timer();
     QCOMPARE(w->BannerUrls, QStringList{QStringLiteral("a")});

@@ -33,24 +33,6 @@ const QStringList kBank = {
     QStringLiteral("INSERT INTO T_PAPER_QUESTION VALUES (5,401,1),(5,402,2),(5,403,3),(5,404,4),(5,405,5)"),
 };
 
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(data);
-}
-
-QStringList filesIn(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
-}
-
 } // namespace
 
 class TestOffice : public QObject
@@ -121,11 +103,11 @@ void TestOffice::firstVisit()
     const QString material = TFrmExam::QuestionFileFolder(401);
     const QString reference = TFrmExam::StandardAnswerFolder(401);
     QCOMPARE(candidate, ProgramFolder() + QStringLiteral("QFiles/UserAnswer/401"));
-    QCOMPARE(filesIn(candidate), (QStringList{"a.docx", "c.txt"}));
-    QCOMPARE(filesIn(material), (QStringList{"a.docx", "c.txt"}));
-    QCOMPARE(readFile(material + QStringLiteral("/c.txt")), QByteArray("TASK-C"));
-    QCOMPARE(filesIn(reference), (QStringList{"a.docx", "b.xlsx"}));
-    QCOMPARE(readFile(reference + QStringLiteral("/a.docx")), QByteArray("REF-A"));
+    QCOMPARE(FilesIn(candidate), (QStringList{"a.docx", "c.txt"}));
+    QCOMPARE(FilesIn(material), (QStringList{"a.docx", "c.txt"}));
+    QCOMPARE(ReadBytes(material + QStringLiteral("/c.txt")), QByteArray("TASK-C"));
+    QCOMPARE(FilesIn(reference), (QStringList{"a.docx", "b.xlsx"}));
+    QCOMPARE(ReadBytes(reference + QStringLiteral("/a.docx")), QByteArray("REF-A"));
     QCOMPARE(m_server->Requests(QStringLiteral("task/a.docx")), 1);
     QCOMPARE(m_server->Requests(QStringLiteral("task/sub/c.txt")), 1);
     QCOMPARE(m_server->Requests(QStringLiteral("ref/a.docx")), 1);
@@ -138,8 +120,8 @@ void TestOffice::secondVisitKeepsTheCandidatesWork()
 {
     auto w = open();
     const QString candidate = TFrmExam::UserAnswerFolder(401);
-    writeFile(candidate + QStringLiteral("/a.docx"), "EDITED");
-    writeFile(TFrmExam::StandardAnswerFolder(401) + QStringLiteral("/a.docx"), "LOCAL-REF");
+    WriteBytes(candidate + QStringLiteral("/a.docx"), "EDITED");
+    WriteBytes(TFrmExam::StandardAnswerFolder(401) + QStringLiteral("/a.docx"), "LOCAL-REF");
     m_server->Put(QStringLiteral("ref/a.docx"), "NEW-REF");
     select(w.get(), 1);
     select(w.get(), 0);
@@ -148,31 +130,31 @@ void TestOffice::secondVisitKeepsTheCandidatesWork()
     QCOMPARE(m_server->Requests(QStringLiteral("task/sub/c.txt")), 1);
     QCOMPARE(m_server->Requests(QStringLiteral("ref/a.docx")), 3);
     QCOMPARE(m_server->Requests(QStringLiteral("ref/b.xlsx")), 3);
-    QCOMPARE(readFile(candidate + QStringLiteral("/a.docx")), QByteArray("EDITED"));
-    QCOMPARE(readFile(TFrmExam::QuestionFileFolder(401) + QStringLiteral("/a.docx")), QByteArray("TASK-A"));
-    QCOMPARE(readFile(TFrmExam::StandardAnswerFolder(401) + QStringLiteral("/a.docx")), QByteArray("LOCAL-REF"));
+    QCOMPARE(ReadBytes(candidate + QStringLiteral("/a.docx")), QByteArray("EDITED"));
+    QCOMPARE(ReadBytes(TFrmExam::QuestionFileFolder(401) + QStringLiteral("/a.docx")), QByteArray("TASK-A"));
+    QCOMPARE(ReadBytes(TFrmExam::StandardAnswerFolder(401) + QStringLiteral("/a.docx")), QByteArray("LOCAL-REF"));
 }
 
 void TestOffice::deletedTaskFileFetchedAgain()
 {
     auto w = open();
     QFile::remove(TFrmExam::UserAnswerFolder(401) + QStringLiteral("/a.docx"));
-    writeFile(TFrmExam::QuestionFileFolder(401) + QStringLiteral("/a.docx"), "MATERIAL");
+    WriteBytes(TFrmExam::QuestionFileFolder(401) + QStringLiteral("/a.docx"), "MATERIAL");
     m_server->Put(QStringLiteral("task/a.docx"), "TASK-A2");
     select(w.get(), 1);
     select(w.get(), 0);
     QCOMPARE(m_server->Requests(QStringLiteral("task/a.docx")), 2);
-    QCOMPARE(readFile(TFrmExam::UserAnswerFolder(401) + QStringLiteral("/a.docx")), QByteArray("TASK-A2"));
-    QCOMPARE(readFile(TFrmExam::QuestionFileFolder(401) + QStringLiteral("/a.docx")), QByteArray("MATERIAL"));
+    QCOMPARE(ReadBytes(TFrmExam::UserAnswerFolder(401) + QStringLiteral("/a.docx")), QByteArray("TASK-A2"));
+    QCOMPARE(ReadBytes(TFrmExam::QuestionFileFolder(401) + QStringLiteral("/a.docx")), QByteArray("MATERIAL"));
 }
 
 void TestOffice::sameLastPartFirstWins()
 {
     auto w = open();
     select(w.get(), 2);
-    QCOMPARE(filesIn(TFrmExam::UserAnswerFolder(403)), QStringList{QStringLiteral("same.txt")});
-    QCOMPARE(readFile(TFrmExam::UserAnswerFolder(403) + QStringLiteral("/same.txt")), QByteArray("FIRST"));
-    QCOMPARE(readFile(TFrmExam::QuestionFileFolder(403) + QStringLiteral("/same.txt")), QByteArray("FIRST"));
+    QCOMPARE(FilesIn(TFrmExam::UserAnswerFolder(403)), QStringList{QStringLiteral("same.txt")});
+    QCOMPARE(ReadBytes(TFrmExam::UserAnswerFolder(403) + QStringLiteral("/same.txt")), QByteArray("FIRST"));
+    QCOMPARE(ReadBytes(TFrmExam::QuestionFileFolder(403) + QStringLiteral("/same.txt")), QByteArray("FIRST"));
     QCOMPARE(m_server->Requests(QStringLiteral("two/same.txt")), 0);
     QVERIFY(!QFileInfo::exists(TFrmExam::StandardAnswerFolder(403)));
 }
@@ -183,21 +165,21 @@ void TestOffice::noTaskFilesNoFolders()
     select(w.get(), 3);
     QVERIFY(!QFileInfo::exists(TFrmExam::UserAnswerFolder(404)));
     QVERIFY(!QFileInfo::exists(TFrmExam::QuestionFileFolder(404)));
-    QCOMPARE(filesIn(TFrmExam::StandardAnswerFolder(404)), QStringList{QStringLiteral("a.docx")});
+    QCOMPARE(FilesIn(TFrmExam::StandardAnswerFolder(404)), QStringList{QStringLiteral("a.docx")});
 }
 
 void TestOffice::failedTaskFileFetchedNextTime()
 {
     auto w = open();
     select(w.get(), 4);
-    QCOMPARE(filesIn(TFrmExam::UserAnswerFolder(405)), QStringList{QStringLiteral("a.docx")});
-    QCOMPARE(filesIn(TFrmExam::QuestionFileFolder(405)), QStringList{QStringLiteral("a.docx")});
+    QCOMPARE(FilesIn(TFrmExam::UserAnswerFolder(405)), QStringList{QStringLiteral("a.docx")});
+    QCOMPARE(FilesIn(TFrmExam::QuestionFileFolder(405)), QStringList{QStringLiteral("a.docx")});
     QCOMPARE(m_server->Requests(QStringLiteral("task/missing.docx")), 1);
     m_server->Put(QStringLiteral("task/missing.docx"), "NOW-THERE");
     select(w.get(), 1);
     select(w.get(), 4);
     QCOMPARE(m_server->Requests(QStringLiteral("task/missing.docx")), 2);
-    QCOMPARE(readFile(TFrmExam::UserAnswerFolder(405) + QStringLiteral("/missing.docx")), QByteArray("NOW-THERE"));
+    QCOMPARE(ReadBytes(TFrmExam::UserAnswerFolder(405) + QStringLiteral("/missing.docx")), QByteArray("NOW-THERE"));
 }
 
 void TestOffice::browserLoadsThePageWithoutMenu()

@@ -14,38 +14,6 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-QByteArray picture(const char* format, QColor colour, int w = 20, int h = 10)
-{
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    img.save(&buffer, format);
-    return bytes;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& data)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(data);
-}
-
-QStringList filesIn(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-} // namespace
-
 class TestRemoteFiles : public QObject
 {
     Q_OBJECT
@@ -109,10 +77,10 @@ void TestRemoteFiles::downloadFresh()
     QString local;
     DownloadFile(server.BaseUrl(), QStringLiteral("q/sub/a.docx"), folder, &local, copy);
     QCOMPARE(local, QDir(folder).filePath(QStringLiteral("a.docx")));
-    QCOMPARE(readFile(local), QByteArray("DOCX-A"));
-    QCOMPARE(readFile(QDir(copy).filePath(QStringLiteral("a.docx"))), QByteArray("DOCX-A"));
+    QCOMPARE(ReadBytes(local), QByteArray("DOCX-A"));
+    QCOMPARE(ReadBytes(QDir(copy).filePath(QStringLiteral("a.docx"))), QByteArray("DOCX-A"));
     QCOMPARE(server.Requests(QStringLiteral("q/sub/a.docx")), 1);
-    QCOMPARE(filesIn(folder), QStringList{QStringLiteral("a.docx")});
+    QCOMPARE(FilesIn(folder), QStringList{QStringLiteral("a.docx")});
 
     // Empty name: nothing requested, nothing written.
     DownloadFile(server.BaseUrl(), QString(), folder, &local, copy);
@@ -127,21 +95,21 @@ void TestRemoteFiles::downloadKeepsExistingFiles()
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("f"));
     const QString copy = dir.filePath(QStringLiteral("c"));
-    writeFile(QDir(folder).filePath(QStringLiteral("a.docx")), "EDITED");
-    writeFile(QDir(copy).filePath(QStringLiteral("a.docx")), "PRISTINE");
+    WriteBytes(QDir(folder).filePath(QStringLiteral("a.docx")), "EDITED");
+    WriteBytes(QDir(copy).filePath(QStringLiteral("a.docx")), "PRISTINE");
     QString local;
     for (int i = 1; i <= 3; ++i) {
         DownloadFile(server.BaseUrl(), QStringLiteral("a.docx"), folder, &local, copy);
         QCOMPARE(server.Requests(QStringLiteral("a.docx")), i); // a request on every call
     }
     QCOMPARE(local, QDir(folder).filePath(QStringLiteral("a.docx")));
-    QCOMPARE(readFile(QDir(folder).filePath(QStringLiteral("a.docx"))), QByteArray("EDITED"));
-    QCOMPARE(readFile(QDir(copy).filePath(QStringLiteral("a.docx"))), QByteArray("PRISTINE"));
+    QCOMPARE(ReadBytes(QDir(folder).filePath(QStringLiteral("a.docx"))), QByteArray("EDITED"));
+    QCOMPARE(ReadBytes(QDir(copy).filePath(QStringLiteral("a.docx"))), QByteArray("PRISTINE"));
 
     // Present in the folder but not yet in the copy folder: the copy is made from the local file.
     QFile::remove(QDir(copy).filePath(QStringLiteral("a.docx")));
     DownloadFile(server.BaseUrl(), QStringLiteral("a.docx"), folder, &local, copy);
-    QCOMPARE(readFile(QDir(copy).filePath(QStringLiteral("a.docx"))), QByteArray("EDITED"));
+    QCOMPARE(ReadBytes(QDir(copy).filePath(QStringLiteral("a.docx"))), QByteArray("EDITED"));
 }
 
 void TestRemoteFiles::downloadFailuresLeaveNothing_data()
@@ -169,14 +137,14 @@ void TestRemoteFiles::downloadFailuresLeaveNothing()
     QString local = QStringLiteral("stale");
     DownloadFile(server.BaseUrl(), QStringLiteral("big.xlsx"), folder, &local, copy);
     QCOMPARE(local, QString());
-    QCOMPARE(filesIn(folder), QStringList());
-    QCOMPARE(filesIn(copy), QStringList());
+    QCOMPARE(FilesIn(folder), QStringList());
+    QCOMPARE(FilesIn(copy), QStringList());
     // The next call tries again and, once the server answers, fills the cache.
     server.SetMode(QStringLiteral("big.xlsx"), TFileServer::Mode::Normal);
     Http::SetTransferTimeout(2000);
     DownloadFile(server.BaseUrl(), QStringLiteral("big.xlsx"), folder, &local, copy);
-    QCOMPARE(readFile(local).size(), 50000);
-    QCOMPARE(readFile(QDir(copy).filePath(QStringLiteral("big.xlsx"))).size(), 50000);
+    QCOMPARE(ReadBytes(local).size(), 50000);
+    QCOMPARE(ReadBytes(QDir(copy).filePath(QStringLiteral("big.xlsx"))).size(), 50000);
 }
 
 void TestRemoteFiles::downloadRefusesUnsafeNames_data()
@@ -202,14 +170,14 @@ void TestRemoteFiles::downloadRefusesUnsafeNames()
     DownloadFile(server.BaseUrl(), name, folder, &local, QString());
     QCOMPARE(local, QString());
     QCOMPARE(server.TotalRequests(), 0);
-    QCOMPARE(filesIn(folder), QStringList());
-    QCOMPARE(filesIn(dir.filePath(QStringLiteral("inner"))), QStringList());
+    QCOMPARE(FilesIn(folder), QStringList());
+    QCOMPARE(FilesIn(dir.filePath(QStringLiteral("inner"))), QStringList());
 }
 
 void TestRemoteFiles::downloadFromFileUrl()
 {
     QTemporaryDir served;
-    writeFile(served.filePath(QStringLiteral("素材/任务 文件.docx")), "LOCAL");
+    WriteBytes(served.filePath(QStringLiteral("素材/任务 文件.docx")), "LOCAL");
     QTemporaryDir dir;
     QString local;
     const QString base = QUrl::fromLocalFile(served.path()).toString();
@@ -217,19 +185,19 @@ void TestRemoteFiles::downloadFromFileUrl()
     QCOMPARE(local, QString()); // the quoted name's address does not exist on the server
     DownloadFile(base, QStringLiteral("素材/任务 文件.docx"), dir.path(), &local, QString());
     QCOMPARE(local, dir.filePath(QStringLiteral("文件.docx")));
-    QCOMPARE(readFile(local), QByteArray("LOCAL"));
+    QCOMPARE(ReadBytes(local), QByteArray("LOCAL"));
     DownloadFile(base, QStringLiteral("missing.docx"), dir.path(), &local, QString());
     QCOMPARE(local, QString());
-    QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("文件.docx")});
+    QCOMPARE(FilesIn(dir.path()), QStringList{QStringLiteral("文件.docx")});
 }
 
 void TestRemoteFiles::pictureLoaders()
 {
     TFileServer server;
-    server.Put(QStringLiteral("a.jpg"), picture("JPG", Qt::red, 30, 12));
-    server.Put(QStringLiteral("b.png"), picture("PNG", Qt::blue, 8, 9));
+    server.Put(QStringLiteral("a.jpg"), TestPicture("JPG", 30, 12, Qt::red));
+    server.Put(QStringLiteral("b.png"), TestPicture("PNG", 8, 9, Qt::blue));
     server.Put(QStringLiteral("garbage.png"), "not a picture");
-    server.Put(QStringLiteral("png-as.jpg"), picture("PNG", Qt::green));
+    server.Put(QStringLiteral("png-as.jpg"), TestPicture("PNG", 20, 10, Qt::green));
     TBankFixture bank;
     bank.Module->FileBaseURL = server.BaseUrl();
     QLabel image;
@@ -262,7 +230,7 @@ void TestRemoteFiles::picturesFetchedTogether()
     std::vector<std::unique_ptr<QLabel>> owned;
     for (int i = 0; i < 7; ++i) {
         const QString name = QStringLiteral("p%1.png").arg(i);
-        server.Put(name, picture("PNG", Qt::gray, 10 + i, 10));
+        server.Put(name, TestPicture("PNG", 10 + i, 10));
         server.SetMode(name, TFileServer::Mode::Slow);
         owned.push_back(std::make_unique<QLabel>());
         loads << TPictureLoad{owned.back().get(), name, PictureKind::Png, false};
@@ -278,7 +246,7 @@ void TestRemoteFiles::picturesFetchedTogether()
 void TestRemoteFiles::timersHeldDuringTransfer()
 {
     TFileServer server;
-    server.Put(QStringLiteral("slow.png"), picture("PNG", Qt::gray));
+    server.Put(QStringLiteral("slow.png"), TestPicture("PNG", 20, 10, Qt::gray));
     server.SetMode(QStringLiteral("slow.png"), TFileServer::Mode::Slow);
     server.SetSlowDelay(500);
     QWidget window;

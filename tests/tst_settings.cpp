@@ -5,6 +5,7 @@
 #include "ProgramFolder.h"
 #include "Scramble.h"
 #include "Settings.h"
+#include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,19 +13,6 @@
 #include <QTest>
 
 namespace {
-void writeBytes(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(data);
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 // As a Windows program writes it: GBK bytes, CRLF.
 QByteArray windowsFile(const QString& text)
 {
@@ -64,7 +52,7 @@ private:
 void TestSettings::readsWindowsFiles()
 {
     const QString file = m_dir.filePath(QStringLiteral("Subject.dll"));
-    writeBytes(file, windowsFile(QStringLiteral("[other]\nID=5\n\n[Subject]\n  id = 12 \nName=计算机基础及MS Office应用\n")));
+    WriteBytes(file, windowsFile(QStringLiteral("[other]\nID=5\n\n[Subject]\n  id = 12 \nName=计算机基础及MS Office应用\n")));
     int id = 0;
     QString name;
     Settings::ReadSubject(&id, &name);
@@ -97,7 +85,7 @@ void TestSettings::integers()
     QFETCH(QString, value);
     QFETCH(int, expected);
     const QString file = m_dir.filePath(QStringLiteral("Config.dll"));
-    writeBytes(file, windowsFile(QStringLiteral("[CNFG]\nSKIN=") + value + QStringLiteral("\n")));
+    WriteBytes(file, windowsFile(QStringLiteral("[CNFG]\nSKIN=") + value + QStringLiteral("\n")));
     QCOMPARE(TIniFile(file).ReadInteger(QStringLiteral("CNFG"), QStringLiteral("SKIN"), 99), expected);
 }
 
@@ -105,13 +93,13 @@ void TestSettings::writeChangesOnlyItsKey()
 {
     const QString file = m_dir.filePath(QStringLiteral("UserInfo.dll"));
     const QByteArray before = windowsFile(QStringLiteral("; 注释\n[USER]\nSAVE=1\nTELNO=AA\nPWD=BB\n\n[OTHER]\nX=中文\n"));
-    writeBytes(file, before);
+    WriteBytes(file, before);
     TIniFile ini(file);
     QString error;
     QVERIFY(ini.WriteString(QStringLiteral("user"), QStringLiteral("telno"), QStringLiteral("CCDD"), &error));
-    QCOMPARE(readBytes(file), windowsFile(QStringLiteral("; 注释\n[USER]\nSAVE=1\ntelno=CCDD\nPWD=BB\n\n[OTHER]\nX=中文\n")));
+    QCOMPARE(ReadBytes(file), windowsFile(QStringLiteral("; 注释\n[USER]\nSAVE=1\ntelno=CCDD\nPWD=BB\n\n[OTHER]\nX=中文\n")));
     QVERIFY(ini.WriteString(QStringLiteral("USER"), QStringLiteral("NEW"), QStringLiteral("值"), &error));
-    QCOMPARE(readBytes(file), windowsFile(QStringLiteral("; 注释\n[USER]\nSAVE=1\ntelno=CCDD\nPWD=BB\nNEW=值\n\n[OTHER]\nX=中文\n")));
+    QCOMPARE(ReadBytes(file), windowsFile(QStringLiteral("; 注释\n[USER]\nSAVE=1\ntelno=CCDD\nPWD=BB\nNEW=值\n\n[OTHER]\nX=中文\n")));
     QCOMPARE(ini.ReadString(QStringLiteral("OTHER"), QStringLiteral("X"), QString()), QStringLiteral("中文"));
 }
 
@@ -121,36 +109,36 @@ void TestSettings::writeCreatesFileSectionKey()
     QString error;
     TIniFile ini(file);
     QVERIFY(ini.WriteInteger(QStringLiteral("CNFG"), QStringLiteral("SKIN"), 5, &error));
-    QCOMPARE(readBytes(file), QByteArray("[CNFG]\r\nSKIN=5\r\n"));
+    QCOMPARE(ReadBytes(file), QByteArray("[CNFG]\r\nSKIN=5\r\n"));
     QVERIFY(ini.WriteString(QStringLiteral("B"), QStringLiteral("K"), QStringLiteral("v"), &error));
-    QCOMPARE(readBytes(file), QByteArray("[CNFG]\r\nSKIN=5\r\n[B]\r\nK=v\r\n"));
+    QCOMPARE(ReadBytes(file), QByteArray("[CNFG]\r\nSKIN=5\r\n[B]\r\nK=v\r\n"));
     QCOMPARE(TIniFile(file).ReadInteger(QStringLiteral("cnfg"), QStringLiteral("skin"), 1), 5);
 }
 
 void TestSettings::writeKeepsLineEndings()
 {
     const QString file = m_dir.filePath(QStringLiteral("Config.dll"));
-    writeBytes(file, "[CNFG]\nSKIN=2\n");
+    WriteBytes(file, "[CNFG]\nSKIN=2\n");
     QString error;
     QVERIFY(TIniFile(file).WriteInteger(QStringLiteral("CNFG"), QStringLiteral("SKIN"), 3, &error));
-    QCOMPARE(readBytes(file), QByteArray("[CNFG]\nSKIN=3\n"));
+    QCOMPARE(ReadBytes(file), QByteArray("[CNFG]\nSKIN=3\n"));
 }
 
 void TestSettings::longValuesCut()
 {
     const QString file = m_dir.filePath(QStringLiteral("Subject.dll"));
     // 2047 bytes: 1023 Chinese characters and one more byte would split the 1024th.
-    writeBytes(file, "[S]\r\nK=" + ToGbk(QString(1500, QChar(0x4E2D))) + "\r\n");
+    WriteBytes(file, "[S]\r\nK=" + ToGbk(QString(1500, QChar(0x4E2D))) + "\r\n");
     const QString value = TIniFile(file).ReadString(QStringLiteral("S"), QStringLiteral("K"), QString());
     QCOMPARE(value, QString(1023, QChar(0x4E2D)));
-    writeBytes(file, "[S]\r\nK=" + QByteArray(3000, 'a') + "\r\n");
+    WriteBytes(file, "[S]\r\nK=" + QByteArray(3000, 'a') + "\r\n");
     QCOMPARE(TIniFile(file).ReadString(QStringLiteral("S"), QStringLiteral("K"), QString()).size(), 2047);
 }
 
 void TestSettings::unwritableFolder()
 {
     const QString blocker = m_dir.filePath(QStringLiteral("blocker"));
-    writeBytes(blocker, "x");
+    WriteBytes(blocker, "x");
     SetProgramFolder(blocker); // a "folder" that is a file: nothing can be created inside
     QString error;
     QVERIFY(!Settings::WriteSkin(4, &error));
@@ -187,7 +175,7 @@ void TestSettings::savedLoginRoundTrip()
     QCOMPARE(saved.Password, QStringLiteral("密码abc"));
 
     QVERIFY(Settings::WriteSavedLogin(false, QStringLiteral("13800138000"), QStringLiteral("x"), &error));
-    QCOMPARE(readBytes(Settings::UserInfoFile()), QByteArray("[USER]\r\nSAVE=0\r\nTELNO=\r\nPWD=\r\n"));
+    QCOMPARE(ReadBytes(Settings::UserInfoFile()), QByteArray("[USER]\r\nSAVE=0\r\nTELNO=\r\nPWD=\r\n"));
     saved = Settings::ReadSavedLogin();
     QVERIFY(!saved.Remember);
     QVERIFY(saved.TelNo.isEmpty());
@@ -214,7 +202,7 @@ void TestSettings::savedLoginDamaged()
     QFETCH(bool, remember);
     QFETCH(QString, tel);
     QFETCH(QString, pwd);
-    writeBytes(Settings::UserInfoFile(), windowsFile(content + QStringLiteral("\n")));
+    WriteBytes(Settings::UserInfoFile(), windowsFile(content + QStringLiteral("\n")));
     const TSavedLogin saved = Settings::ReadSavedLogin();
     QCOMPARE(saved.Remember, remember);
     QCOMPARE(saved.TelNo, tel);
@@ -226,7 +214,7 @@ void TestSettings::subjectAndSkin()
     QString error;
     QVERIFY(Settings::WriteSubject(12, QStringLiteral("一级MS"), &error));
     QVERIFY(Settings::WriteSkin(5, &error));
-    QCOMPARE(readBytes(Settings::SubjectFile()), ToGbk(QStringLiteral("[SUBJECT]\r\nID=12\r\nNAME=一级MS\r\n")));
+    QCOMPARE(ReadBytes(Settings::SubjectFile()), ToGbk(QStringLiteral("[SUBJECT]\r\nID=12\r\nNAME=一级MS\r\n")));
     int id = 0;
     QString name;
     Settings::ReadSubject(&id, &name);
