@@ -88,7 +88,7 @@ QString TDbConnection::OdbcConnectionString(const QString& host, int port, const
     // User and password end with ";" inside the string: FreeTDS keeps a
     // trailing NUL otherwise. UTF-8 on the wire, TDS 7.4 for SQL Server 2012+.
     QString s = QStringLiteral("DRIVER={%1};").arg(driver);
-    if (driver.contains(QLatin1String("FreeTDS"), Qt::CaseInsensitive))
+    if (driver.contains(QLatin1String("tds"), Qt::CaseInsensitive))
         s += QStringLiteral("SERVER=%1;PORT=%2;TDS_Version=7.4;ClientCharset=UTF-8;").arg(host).arg(port);
     else
         s += QStringLiteral("SERVER=%1,%2;").arg(host).arg(port);

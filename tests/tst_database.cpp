@@ -363,6 +363,10 @@ void TestDatabase::odbcConnectionString()
     QVERIFY(s.contains(QLatin1String("ClientCharset=UTF-8;")));
     QVERIFY(s.contains(QLatin1String("DATABASE=TKDB;")));
     QVERIFY(s.endsWith(QLatin1String("UID=sa;PWD=kebrotylvamp4863;")));
+    const QString byFile = TDbConnection::OdbcConnectionString(QStringLiteral("h"), 7818, QStringLiteral("/usr/lib/x86_64-linux-gnu/odbc/libtdsodbc.so"));
+    QVERIFY(byFile.startsWith(QLatin1String("DRIVER={/usr/lib/x86_64-linux-gnu/odbc/libtdsodbc.so};SERVER=h;PORT=7818;")));
+    const QString windows = TDbConnection::OdbcConnectionString(QStringLiteral("h"), 7818, QStringLiteral("ODBC Driver 17 for SQL Server"));
+    QVERIFY(windows.contains(QLatin1String("SERVER=h,7818;")));
 }
 
 QTEST_MAIN(TestDatabase)
