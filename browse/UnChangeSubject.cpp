@@ -1,6 +1,7 @@
 #include "UnChangeSubject.h"
 
 #include "DbQuery.h"
+#include "DrawnIcon.h"
 #include "SqlText.h"
 #include "UnDm.h"
 #include "ui_UnChangeSubject.h"
@@ -14,11 +15,7 @@ namespace {
 // The one picture of the subject list: a folder holding documents, 64 × 64.
 QIcon folderIcon()
 {
-    QPixmap pm(128, 128);
-    pm.setDevicePixelRatio(2.0);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
+    return DrawnIcon(64, [](QPainter& p) {
     p.setPen(QPen(QColor(0xb0, 0x7d, 0x12), 1.2));
     p.setBrush(QColor(0xf2, 0xb8, 0x3a));
     p.drawRoundedRect(QRectF(4, 14, 24, 10), 3, 3);
@@ -35,7 +32,7 @@ QIcon folderIcon()
     p.setBrush(g);
     p.setPen(QPen(QColor(0xb0, 0x7d, 0x12), 1.2));
     p.drawRoundedRect(QRectF(4, 22, 56, 36), 4, 4);
-    return QIcon(pm);
+    });
 }
 } // namespace
 

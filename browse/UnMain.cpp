@@ -2,6 +2,7 @@
 
 #include "BsDlg.h"
 #include "DbQuery.h"
+#include "DrawnIcon.h"
 #include "Modal.h"
 #include "ProgramFolder.h"
 #include "Settings.h"
@@ -31,11 +32,7 @@ const QString kInfoTitle = QStringLiteral("提示信息");
 // with a pencil (mock-exam papers), 32 × 32.
 QIcon paperIcon(bool form)
 {
-    QPixmap pm(64, 64);
-    pm.setDevicePixelRatio(2.0);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
+    return DrawnIcon(32, [form](QPainter& p) {
     p.setPen(QPen(QColor(0x6f, 0x94, 0xc2), 1));
     p.setBrush(Qt::white);
     p.drawRect(QRectF(5, 3, 19, 25));
@@ -58,7 +55,7 @@ QIcon paperIcon(bool form)
     p.setBrush(QColor(0xf0, 0xd2, 0xa8));
     const QPointF tip[3] = {QPointF(-2, 4), QPointF(2, 4), QPointF(0, 8)};
     p.drawPolygon(tip, 3);
-    return QIcon(pm);
+    });
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "ExamWidgets.h"
 
+#include "DrawnIcon.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -74,46 +76,31 @@ void TImage::mouseReleaseEvent(QMouseEvent* event)
 
 namespace SheetIcons {
 
-namespace {
-QPixmap draw(int index, qreal scale)
-{
-    const int side = qRound(24 * scale);
-    QPixmap pm(side, side);
-    pm.fill(Qt::transparent);
-    pm.setDevicePixelRatio(scale);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const int kind = index % 3; // 0 grey, 1 green, 2 red
-    static const QColor fills[3] = {QColor(0xb8, 0xbe, 0xc6), QColor(0x3c, 0xb3, 0x5a), QColor(0xe0, 0x3a, 0x3a)};
-    static const QColor rims[3] = {QColor(0x8a, 0x92, 0x9c), QColor(0x24, 0x85, 0x3e), QColor(0xa8, 0x22, 0x22)};
-    QRadialGradient g(QPointF(9, 8), 13);
-    g.setColorAt(0, fills[kind].lighter(135));
-    g.setColorAt(1, fills[kind]);
-    p.setBrush(g);
-    p.setPen(QPen(rims[kind], 1.2));
-    p.drawEllipse(QRectF(2.5, 2.5, 19, 19));
-    if (index >= 3) {
-        // A pin in the upper right: red on grey and green, yellow on red.
-        const QColor head = index == 5 ? QColor(0xff, 0xd5, 0x2a) : QColor(0xd9, 0x1e, 0x1e);
-        p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(16.5, 8.5), QPointF(12.5, 13.5));
-        p.setPen(QPen(head.darker(150), 1));
-        p.setBrush(head);
-        p.drawEllipse(QRectF(14.5, 1.5, 8, 8));
-    }
-    return pm;
-}
-} // namespace
-
 QIcon Icon(int index)
 {
     static QVector<QIcon> icons;
     if (icons.isEmpty()) {
         for (int i = 0; i < 6; ++i) {
-            QIcon icon;
-            for (qreal scale : {1.0, 1.5, 2.0, 3.0})
-                icon.addPixmap(draw(i, scale));
-            icons << icon;
+            icons << DrawnIcon(24, [i](QPainter& p) {
+                const int kind = i % 3; // 0 grey, 1 green, 2 red
+                static const QColor fills[3] = {QColor(0xb8, 0xbe, 0xc6), QColor(0x3c, 0xb3, 0x5a), QColor(0xe0, 0x3a, 0x3a)};
+                static const QColor rims[3] = {QColor(0x8a, 0x92, 0x9c), QColor(0x24, 0x85, 0x3e), QColor(0xa8, 0x22, 0x22)};
+                QRadialGradient g(QPointF(9, 8), 13);
+                g.setColorAt(0, fills[kind].lighter(135));
+                g.setColorAt(1, fills[kind]);
+                p.setBrush(g);
+                p.setPen(QPen(rims[kind], 1.2));
+                p.drawEllipse(QRectF(2.5, 2.5, 19, 19));
+                if (i >= 3) {
+                    // A pin in the upper right: red on grey and green, yellow on red.
+                    const QColor head = i == 5 ? QColor(0xff, 0xd5, 0x2a) : QColor(0xd9, 0x1e, 0x1e);
+                    p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.4, Qt::SolidLine, Qt::RoundCap));
+                    p.drawLine(QPointF(16.5, 8.5), QPointF(12.5, 13.5));
+                    p.setPen(QPen(head.darker(150), 1));
+                    p.setBrush(head);
+                    p.drawEllipse(QRectF(14.5, 1.5, 8, 8));
+                }
+            });
         }
     }
     return icons.value(index < 0 || index > 5 ? 0 : index);

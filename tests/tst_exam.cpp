@@ -65,6 +65,7 @@ private slots:
     void failedUpdateWarnsAndKeepsIcon();
     void clockRunsFromStart();
     void holdingNextOnSlowServer();
+    void sheetIconsCrispAndDistinct();
 
 private:
     std::unique_ptr<TFrmExam> open(int paper);
@@ -576,6 +577,20 @@ void TestExam::holdingNextOnSlowServer()
     QCOMPARE(rows, (QStringList{"U1", "L2", "U2", "L3", "U3", "L4"}));
     QCOMPARE(m_server->Requests(QStringLiteral("slow.png")), 4);
     w->hide();
+}
+
+void TestExam::sheetIconsCrispAndDistinct()
+{
+    QSet<QByteArray> seen;
+    for (int i = 0; i < 6; ++i) {
+        const QIcon icon = SheetIcons::Icon(i);
+        QVERIFY(icon.availableSizes().contains(QSize(24, 24)));
+        // Drawn for high-density screens too, not scaled up from 24 pixels.
+        QCOMPARE(icon.pixmap(QSize(24, 24), 2.0).size(), QSize(48, 48));
+        const QImage img = icon.pixmap(QSize(24, 24), 1.0).toImage();
+        seen.insert(QByteArray(reinterpret_cast<const char*>(img.constBits()), img.sizeInBytes()));
+    }
+    QCOMPARE(seen.size(), 6);
 }
 
 QTEST_MAIN(TestExam)
