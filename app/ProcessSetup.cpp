@@ -9,7 +9,9 @@
 void PrepareProcess()
 {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+#ifdef Q_OS_LINUX
     qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+#endif
 #ifdef Q_OS_UNIX
     if (::geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
