@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -66,6 +67,7 @@ private slots:
     void clockRunsFromStart();
     void holdingNextOnSlowServer();
     void sheetIconsCrispAndDistinct();
+    void activationFillsTheWorkArea();
 
 private:
     std::unique_ptr<TFrmExam> open(int paper);
@@ -591,6 +593,20 @@ void TestExam::sheetIconsCrispAndDistinct()
         seen.insert(QByteArray(reinterpret_cast<const char*>(img.constBits()), img.sizeInBytes()));
     }
     QCOMPARE(seen.size(), 6);
+}
+
+void TestExam::activationFillsTheWorkArea()
+{
+    auto w = open(5);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    w->setGeometry(40, 40, 500, 400);
+    QEvent activation(QEvent::ActivationChange);
+    w->activateWindow();
+    QTRY_VERIFY(w->isActiveWindow());
+    QApplication::sendEvent(w.get(), &activation);
+    QCOMPARE(w->geometry(), w->screen()->availableGeometry());
+    w->hide();
 }
 
 QTEST_MAIN(TestExam)

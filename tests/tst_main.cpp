@@ -61,6 +61,7 @@ private slots:
     void openingPapers();
     void skinChoice();
     void shippedPictures();
+    void unwritableSettingsReported();
     void subjectWindow();
     void subjectWindowEdgeCases();
     void bannersRotate();
@@ -317,6 +318,24 @@ void TestMain::shippedPictures()
     QVERIFY(get<QLabel>(again.get(), "Image3")->pixmap().isNull());
     QVERIFY(!QFile::exists(ProgramFolder() + QStringLiteral("Images/Logo/logoExDesc.png")));
     QVERIFY(!QFile::exists(ProgramFolder() + QStringLiteral("Images/Logo/WxMPQRExDesc.jpg")));
+}
+
+void TestMain::unwritableSettingsReported()
+{
+    // Settings "files" that are folders cannot be written: each write is reported, the choice still holds.
+    QDir().mkpath(Settings::ConfigFile());
+    QDir().mkpath(Settings::SubjectFile());
+    auto w = openMain();
+    w->CboxSkinChange(2);
+    QCOMPARE(Dm->SkinIndex, 3);
+    m_confirmSubject = 11;
+    w->BtnSubjectClick();
+    QCOMPARE(Dm->SubjectID, 11);
+    const auto boxes = m_boxes->Take();
+    QCOMPARE(boxes.size(), 2);
+    QCOMPARE(boxes.at(0).Icon, TBsDlg::Icon::Warning);
+    QVERIFY(boxes.at(0).Text.contains(QLatin1String("Config.dll")));
+    QVERIFY(boxes.at(1).Text.contains(QLatin1String("Subject.dll")));
 }
 
 void TestMain::subjectWindow()
