@@ -6,8 +6,6 @@
 
 namespace {
 
-int g_busy = 0;
-
 // Timer events of widgets, and of objects owned by widgets, are held back: a
 // held button's auto-repeat or a window's timer cannot re-enter the handler
 // that waits. Qt timers fire again on their next interval, so nothing is lost
@@ -39,14 +37,8 @@ namespace BlockingWait {
 
 void Run(QEventLoop& loop)
 {
-    ++g_busy;
-    {
-        TimerHold hold;
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    --g_busy;
+    TimerHold hold;
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
-
-bool Busy() { return g_busy > 0; }
 
 } // namespace BlockingWait

@@ -7,6 +7,4 @@ class QEventLoop;
 namespace BlockingWait {
 // Runs the loop until it is quit.
 void Run(QEventLoop& loop);
-// True while a wait is under way.
-bool Busy();
 } // namespace BlockingWait

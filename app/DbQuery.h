@@ -22,7 +22,6 @@ public:
     }
     void Close();
 
-    bool HasField(const QString& name) const { return column(name) >= 0; }
     QStringList FieldNames() const { return m_columns; }
     // Column reads of the current row. A missing column, no current row or a
     // value that does not convert sets *ok to false and yields the empty value.

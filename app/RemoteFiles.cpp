@@ -2,8 +2,6 @@
 
 #include "BlockingWait.h"
 
-#include <QAbstractEventDispatcher>
-#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -16,7 +14,6 @@
 #include <QPointer>
 #include <QSaveFile>
 #include <QUrl>
-#include <QWidget>
 
 #include <memory>
 #include <vector>
@@ -94,7 +91,6 @@ namespace Http {
 
 int TransferTimeout() { return g_timeout; }
 void SetTransferTimeout(int msecs) { g_timeout = msecs; }
-bool Busy() { return BlockingWait::Busy(); }
 
 void FetchAll(QVector<TFetch>& fetches)
 {

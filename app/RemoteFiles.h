@@ -27,8 +27,6 @@ void FetchAll(QVector<TFetch>& fetches);
 // Transfer time-out per request, in milliseconds (15 s unless a test sets it).
 int TransferTimeout();
 void SetTransferTimeout(int msecs);
-// True while a transfer is being waited for.
-bool Busy();
 } // namespace Http
 
 // The URL of a remote name.

@@ -31,7 +31,6 @@ public:
     explicit TImage(QWidget* parent = nullptr);
     // Empties the picture; the control keeps its place with height 0.
     void Clear();
-    bool HasPicture() const { return !pixmap().isNull(); }
     // Sized to the picture, or 0 high without one.
     void FitToPicture();
 

@@ -227,11 +227,10 @@ void TFrmExam::ShowChoiceQuestion(TQuery& row, int questionType)
         box->SetRadioMode(radio);
 
     const int width = ui->PanScall->viewport()->width();
-    ui->LBTitle->setGeometry(0, 5, width, ui->LBTitle->height());
     ui->LBTitle->setText(QStringLiteral("%1，(%2)%3(%4分)")
                              .arg(QString::number(selectedIndex() + 1), row.AsString(QStringLiteral("F_QUESTION_ID")),
                                   row.AsString(QStringLiteral("F_QUESTION_TITLE")), row.AsString(QStringLiteral("F_SCORE"))));
-    ui->LBTitle->resize(width, qMax(20, ui->LBTitle->heightForWidth(width)));
+    ui->LBTitle->setGeometry(0, 5, width, qMax(20, ui->LBTitle->heightForWidth(width)));
 
     QStringList options, pictures;
     TDm::SplitText(row.AsString(QStringLiteral("F_OPTION")), QStringLiteral("|"), options);

@@ -42,7 +42,6 @@ private:
         {
             QMutexLocker lock(&m_shared->Lock);
             ++m_shared->Counts[path];
-            m_shared->Log << path;
             m_shared->MaxInFlight = qMax(m_shared->MaxInFlight, ++m_shared->InFlight);
             mode = m_shared->Modes.value(path, TFileServer::Mode::Normal);
             delay = m_shared->SlowDelay;
@@ -136,20 +135,8 @@ int TFileServer::TotalRequests() const
     return n;
 }
 
-void TFileServer::ResetCounts()
-{
-    QMutexLocker lock(&m_shared.Lock);
-    m_shared.Counts.clear();
-}
-
 int TFileServer::MaxInFlight() const
 {
     QMutexLocker lock(&m_shared.Lock);
     return m_shared.MaxInFlight;
-}
-
-QStringList TFileServer::Log() const
-{
-    QMutexLocker lock(&m_shared.Lock);
-    return m_shared.Log;
 }

@@ -25,7 +25,6 @@ public:
     TFileServer& operator=(const TFileServer&) = delete;
 
     QString BaseUrl() const; // no trailing "/"
-    QString Root() const { return m_root.path(); }
 
     // Puts a file under the served folder (creating its folders).
     void Put(const QString& path, const QByteArray& data);
@@ -34,9 +33,6 @@ public:
 
     int Requests(const QString& path) const;
     int TotalRequests() const;
-    void ResetCounts();
-    // Paths in the order requested.
-    QStringList Log() const;
     // The most requests that were waiting for their answer at one time.
     int MaxInFlight() const;
 
@@ -47,7 +43,6 @@ private:
         mutable QMutex Lock;
         QHash<QString, int> Counts;
         QHash<QString, Mode> Modes;
-        QStringList Log;
         int SlowDelay = 1000;
         int InFlight = 0;
         int MaxInFlight = 0;

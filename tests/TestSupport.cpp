@@ -84,10 +84,9 @@ TBankFixture::TBankFixture(const QStringList& statements)
     Module = std::make_unique<TDm>(nullptr, TDbConnection::Embedded(bank));
     Module->DB1->SetStatementHook([this](const QString& sql, QString* err) {
         Statements << sql;
-        ++Counter;
         if (OnStatement)
             OnStatement(sql);
-        if ((FailAt > 0 && Counter == FailAt) || (!FailWhenContains.isEmpty() && sql.contains(FailWhenContains))) {
+        if (!FailWhenContains.isEmpty() && sql.contains(FailWhenContains)) {
             if (err)
                 *err = QStringLiteral("simulated failure");
             return false;
@@ -99,7 +98,6 @@ TBankFixture::TBankFixture(const QStringList& statements)
     if (!Module->Connect(&error))
         qFatal("cannot open bank: %s", qPrintable(error));
     Statements.clear();
-    Counter = 0;
 }
 
 TBankFixture::~TBankFixture()

@@ -23,6 +23,12 @@ void WriteBytes(const QString& path, const QByteArray& data);
 // The file names in a folder, sorted.
 QStringList FilesIn(const QString& folder);
 
+// A named child control of a window.
+template <typename T> T* get(const QObject* parent, const char* name)
+{
+    return parent->findChild<T*>(QString::fromLatin1(name));
+}
+
 struct TBox
 {
     QString Title;
@@ -66,9 +72,6 @@ public:
     std::function<void(const QString& sql)> OnStatement;
     // Statements whose text contains this fail (empty: none).
     QString FailWhenContains;
-    // The statement with this 1-based number fails (0: none).
-    int FailAt = 0;
-    int Counter = 0;
 
     std::unique_ptr<TDm> Module;
 

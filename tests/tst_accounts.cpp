@@ -108,7 +108,6 @@ private slots:
     void entryWithoutBank();
 
 private:
-    template <typename T> T* get(QWidget* w, const char* name) { return w->findChild<T*>(QString::fromLatin1(name)); }
     QLineEdit* edit(QWidget* w, const char* name) { return get<QLineEdit>(w, name); }
     void requestCode(QWidget* w, TSmsCode* sms, const QString& tel);
 

@@ -71,7 +71,6 @@ private slots:
 
 private:
     std::unique_ptr<TFrmExam> open(int paper);
-    template <typename T> T* get(TFrmExam* w, const char* name) { return w->findChild<T*>(QString::fromLatin1(name)); }
     QListWidget* sheet(TFrmExam* w) { return get<QListWidget>(w, "Lv1"); }
     QVector<int> icons(TFrmExam* w);
     QStringList updates() const;

@@ -71,7 +71,6 @@ private slots:
     void examButtonsOpenTheWindows();
 
 private:
-    template <typename T> T* get(QWidget* w, const char* name) { return w->findChild<T*>(QString::fromLatin1(name)); }
     std::unique_ptr<TBankFixture> m_bank;
     std::unique_ptr<TBoxRecorder> m_boxes;
     std::unique_ptr<TFileServer> m_server;

@@ -72,7 +72,6 @@ private slots:
 
 private:
     std::unique_ptr<TFrmMain> openMain();
-    template <typename T> T* get(QWidget* w, const char* name) { return w->findChild<T*>(QString::fromLatin1(name)); }
 
     std::unique_ptr<TBankFixture> m_bank;
     std::unique_ptr<TBoxRecorder> m_boxes;
